@@ -1,0 +1,29 @@
+# Two commands do the whole set-up: `make run` and `make test`.
+BUILD_DIR ?= build
+JOBS ?= 2
+EXAMPLE ?= examples/formula.csv
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	./$(BUILD_DIR)/gepfit $(EXAMPLE) $(BUILD_DIR)/formula.key
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD_DIR)/bench/gepfit_bench
+
+clean:
+	rm -rf $(BUILD_DIR)
