@@ -1,0 +1,26 @@
+#ifndef GEPFIT_FRONT_LOADER_H_
+#define GEPFIT_FRONT_LOADER_H_
+
+#include <cstdio>
+#include <optional>
+
+#include "front/dataset.h"
+#include "front/run_settings.h"
+
+namespace gepfit {
+
+// Reads settings.infile into a dataset: detects a header, settles the
+// number of input variables (asking y/n on `out`, answered from
+// `answers_in`, when the file has more than max_vars input columns), reads
+// up to max_rows observations, then prints the reading report and the
+// echo of the first rows on `out`. The file is read once from start to
+// end, so it may be a pipe. Returns nothing after printing the message of
+// a failure: no infile, a file that cannot be opened, an empty file, a
+// first line without a field, or the answer no.
+std::optional<dataset> load_dataset(const run_settings& settings,
+                                    std::FILE* answers_in,
+                                    std::FILE* out);
+
+}  // namespace gepfit
+
+#endif  // GEPFIT_FRONT_LOADER_H_
