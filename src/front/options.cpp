@@ -15,6 +15,8 @@ namespace {
 
 // The longest -o/-O word: the symbol sets have room for 10 characters.
 constexpr std::size_t k_max_symbols = 10;
+// The most input columns a run may take from the data file.
+constexpr int k_max_file_vars = 30;
 
 // Truncates toward zero and clamps into [low, high]; a NaN reads as 0.
 // Converting an out-of-range double to an integer would be undefined.
@@ -190,7 +192,7 @@ bool check_settings(run_settings& s, std::FILE* err) {
        "-x error: Crossover rate must range in 0 ~ 1.\n"},
       {!in_unit_range(s.inversion),
        "-X error: Inversion rate must range in 0 ~ 1.\n"},
-      {s.max_vars > 30, "# terminals cannot exceed 30. \n"},
+      {s.max_vars > k_max_file_vars, "# terminals cannot exceed 30. \n"},
       {s.max_vars < 1,
        "-v error: Number of input vars must be greater than 0.\n"},
   };
