@@ -1,7 +1,11 @@
 # Two commands do the whole set-up: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= 2
+MAKEFLAGS += --no-print-directory
 EXAMPLE ?= examples/formula.csv
+# A short iteration limit per pass, so the example shows passes building on
+# the variables that earlier passes appended.
+EXAMPLE_ARGS ?= -i300
 
 .PHONY: all deps configure build run test bench clean
 
@@ -17,7 +21,7 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	./$(BUILD_DIR)/gepfit $(EXAMPLE) $(BUILD_DIR)/formula.key
+	./$(BUILD_DIR)/gepfit $(EXAMPLE_ARGS) $(EXAMPLE) $(BUILD_DIR)/formula.key
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
