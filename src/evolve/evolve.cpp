@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "evolve/fitness.h"
+#include "evolve/interrupt.h"
 #include "evolve/operators.h"
 #include "evolve/population.h"
 #include "evolve/selection.h"
@@ -106,7 +107,7 @@ int evolve(const pass_settings& s,
       converged = true;
       break;
     }
-    if (generation == s.max_iter) break;
+    if (generation == s.max_iter || interrupt_requested()) break;
     select_next_generation(pop, fits, pool_size, rng);
     vary_population(pop, rng);
     ++generation;

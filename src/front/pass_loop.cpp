@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "evolve/evolve.h"
+#include "evolve/interrupt.h"
 #include "front/append_variable.h"
 #include "keychain/key_file.h"
 #include "keychain/keychain.h"
@@ -43,6 +44,7 @@ void run_passes(const run_settings& settings, dataset& data, std::FILE* out) {
   const double wall_start = omp_get_wtime();
   const std::clock_t cpu_start = std::clock();
 
+  install_interrupt_handlers();
   random_stream rng(settings.seed);
   const pass_settings pass = settings_for_pass(settings);
   const int initial_nvars = data.nvars;
@@ -73,6 +75,10 @@ void run_passes(const run_settings& settings, dataset& data, std::FILE* out) {
                  pass_no, data.terminals.back(), best.slope, best.gene.c_str(),
                  best.intercept);
     ++pass_no;
+    if (interrupt_requested()) {
+      std::fprintf(out, "Interrupted. Quit at round %d.\n", pass_no - 1);
+      break;
+    }
   }
 
   const double cpu_seconds =
