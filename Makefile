@@ -7,7 +7,7 @@ EXAMPLE ?= examples/formula.csv
 # the variables that earlier passes appended.
 EXAMPLE_ARGS ?= -i300
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench sanitize clean
 
 all: build
 
@@ -29,5 +29,14 @@ test: build
 bench: build
 	./$(BUILD_DIR)/bench/gepfit_bench
 
+# The whole test suite again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails the run.
+SANITIZE_DIR ?= build-sanitize
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Release \
+	  -DGEPFIT_SANITIZE=ON -DGEPFIT_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
