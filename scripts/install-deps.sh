@@ -8,6 +8,7 @@ packages=(
   libgsl-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev
+  valgrind
 )
 
 missing=()

@@ -1,6 +1,22 @@
 #include "evolve/population.h"
 
+#include <unistd.h>
+
+#include <climits>
+
 namespace gepfit {
+
+bool population_fits(int popsize, int head_length) {
+  const double gene_length = 2.0 * head_length + 1.0;
+  if (gene_length > INT_MAX) return false;
+  // Two generations of chromosomes, a score, a fit record and a scratch
+  // slot for each individual.
+  const double bytes =
+      static_cast<double>(popsize) * (2.0 * gene_length + 64.0);
+  const double memory = static_cast<double>(sysconf(_SC_PHYS_PAGES)) *
+                        static_cast<double>(sysconf(_SC_PAGESIZE));
+  return bytes <= memory / 2;
+}
 
 population new_population(const gene_spec& spec,
                           int popsize,

@@ -38,6 +38,11 @@ struct population {
 // A random population: one draw per symbol, individual by individual, in
 // gene order. A head symbol is drawn over the terminals then the functions,
 // a tail symbol over the terminals. Spends popsize * gene_length draws.
+// Whether a population of `popsize` genes of 2 * head_length + 1 symbols
+// can be held: its two generations and per-individual scores must fit in
+// half of the machine's physical memory, and a gene's length in an int.
+bool population_fits(int popsize, int head_length);
+
 population new_population(const gene_spec& spec,
                           int popsize,
                           float crossover_rate,

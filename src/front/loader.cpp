@@ -1,5 +1,7 @@
 #include "front/loader.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <ctime>
 #include <memory>
@@ -28,6 +30,12 @@ int count_columns(const std::vector<std::string>& fields) {
     ++ncols;
   }
   return ncols;
+}
+
+// A folder opens like a file but has no lines to read.
+bool is_directory(std::FILE* file) {
+  struct stat status;
+  return fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 // The first ncols header fields, without the newline of the last one.
@@ -124,29 +132,34 @@ void echo_first_rows(const dataset& data, std::FILE* out) {
   }
 }
 
-}  // namespace
+// Where the loader talks: `report` is null for a quiet reading, which
+// takes the first max_vars input columns without asking.
+struct load_streams {
+  std::FILE* answers_in;
+  std::FILE* report;
+  std::FILE* errors;
+};
 
-std::optional<dataset> load_dataset(const run_settings& s,
-                                    std::FILE* answers_in,
-                                    std::FILE* out) {
+std::optional<dataset> load(const run_settings& s, const load_streams& io) {
   if (!s.has_infile) {
-    std::fprintf(out, "No input file given.\n");
+    std::fprintf(io.errors, "No input file given.\n");
     return std::nullopt;
   }
   file_handle file(std::fopen(s.infile.c_str(), "r"));
-  if (!file) {
-    std::fprintf(out, "Cannot open file %s for reading.\n", s.infile.c_str());
+  if (!file || is_directory(file.get())) {
+    std::fprintf(io.errors, "Cannot open file %s for reading.\n",
+                 s.infile.c_str());
     return std::nullopt;
   }
   line_reader reader(file.get());
   std::string first;
   if (!reader.next(first)) {
-    std::fprintf(out, "The input file %s is empty.\n", s.infile.c_str());
+    std::fprintf(io.errors, "The input file %s is empty.\n", s.infile.c_str());
     return std::nullopt;
   }
   std::vector<std::string> fields = split_fields(first, s.delimiters);
   if (fields.empty()) {
-    std::fprintf(out,
+    std::fprintf(io.errors,
                  "The first line of the input file does not look right.\n");
     return std::nullopt;
   }
@@ -155,19 +168,39 @@ std::optional<dataset> load_dataset(const run_settings& s,
   data.ncols = count_columns(fields);
   data.nvars = data.ncols - 1;
   if (data.nvars > s.max_vars) {
-    if (!ask_to_continue(data.nvars, s, answers_in, out)) return std::nullopt;
+    if (io.report != nullptr &&
+        !ask_to_continue(data.nvars, s, io.answers_in, io.report)) {
+      return std::nullopt;
+    }
     data.nvars = s.max_vars;
   }
   if (data.has_header) data.names = header_names(fields, data.ncols);
   data.terminals = make_terminals(data.nvars);
-  std::fprintf(out, "Reading %d input variables per row.\n", data.nvars);
+  if (io.report == nullptr) {
+    read_observations(first, reader, s, data);
+    return data;
+  }
+  std::fprintf(io.report, "Reading %d input variables per row.\n", data.nvars);
   std::clock_t start = std::clock();
   read_observations(first, reader, s, data);
   double elapsed = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-  std::fprintf(out, "%d rows are read from %s. Elapsed %.1f seconds. \n",
+  std::fprintf(io.report, "%d rows are read from %s. Elapsed %.1f seconds. \n",
                data.nrows, s.infile.c_str(), elapsed);
-  echo_first_rows(data, out);
+  echo_first_rows(data, io.report);
   return data;
+}
+
+}  // namespace
+
+std::optional<dataset> load_dataset(const run_settings& settings,
+                                    std::FILE* answers_in,
+                                    std::FILE* out) {
+  return load(settings, {answers_in, out, out});
+}
+
+std::optional<dataset> load_dataset_quietly(const run_settings& settings,
+                                            std::FILE* errors) {
+  return load(settings, {nullptr, nullptr, errors});
 }
 
 }  // namespace gepfit

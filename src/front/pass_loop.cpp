@@ -6,6 +6,7 @@
 
 #include "evolve/evolve.h"
 #include "evolve/interrupt.h"
+#include "evolve/population.h"
 #include "front/append_variable.h"
 #include "keychain/key_file.h"
 #include "keychain/keychain.h"
@@ -38,6 +39,14 @@ pass_data data_for_pass(const dataset& data) {
 }  // namespace
 
 void run_passes(const run_settings& settings, dataset& data, std::FILE* out) {
+  if (settings.npass > 0 &&
+      !population_fits(settings.popsize, settings.head_length)) {
+    std::fprintf(out,
+                 "Not enough memory for a population of %d genes of %.0f "
+                 "symbols.\n",
+                 settings.popsize, 2.0 * settings.head_length + 1.0);
+    return;
+  }
   key_record best;  // an empty gene text until a pass records one
   std::fprintf(out, "Using %d of the %d processors on this machine.\n",
                settings.threads, omp_get_num_procs());
