@@ -21,6 +21,13 @@ std::optional<dataset> load_dataset(const run_settings& settings,
                                     std::FILE* answers_in,
                                     std::FILE* out);
 
+// The same reading for a program that applies a fitted model to a file:
+// no question (the first max_vars input columns are taken when the file
+// has more), no report and no echo. Returns nothing after printing the
+// message of a failure, the same messages as load_dataset, on `errors`.
+std::optional<dataset> load_dataset_quietly(const run_settings& settings,
+                                            std::FILE* errors);
+
 }  // namespace gepfit
 
 #endif  // GEPFIT_FRONT_LOADER_H_
