@@ -7,7 +7,7 @@ EXAMPLE ?= examples/formula.csv
 # the variables that earlier passes appended.
 EXAMPLE_ARGS ?= -i300
 
-.PHONY: all deps configure build run test bench sanitize clean
+.PHONY: all deps configure build run test bench sanitize fuzz clean
 
 all: build
 
@@ -38,5 +38,24 @@ sanitize: deps
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# Each fuzz target for FUZZ_SECONDS, starting from the corpus in fuzz/corpus
+# (copied, so the repository's corpus stays small).
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= options loader karva
+fuzz:
+	@scripts/install-deps.sh fuzz
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_CXX_COMPILER=clang++ -DGEPFIT_BUILD_FUZZ=ON \
+	  -DGEPFIT_BUILD_TESTS=OFF -DGEPFIT_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) \
+	  --target $(addsuffix _fuzz,$(FUZZ_TARGETS))
+	@for target in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$target && \
+	  cp fuzz/corpus/$$target/* $(FUZZ_DIR)/corpus/$$target/ && \
+	  ./$(FUZZ_DIR)/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) \
+	    -print_final_stats=1 $(FUZZ_DIR)/corpus/$$target || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

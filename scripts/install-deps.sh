@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages gepfit needs to build and test, only those that
-# are missing. Quiet when everything is already there.
+# are missing. Quiet when everything is already there. With the argument
+# "fuzz" it also installs what the fuzz targets need (clang and its runtimes).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   libbenchmark-dev
   valgrind
 )
+if [ "${1:-}" = "fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev libomp-14-dev)
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do
