@@ -5,10 +5,12 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "evolve/fitness.h"
+#include "evolve/fitness_evaluator.h"
 #include "evolve/interrupt.h"
 #include "evolve/operators.h"
 #include "evolve/population.h"
@@ -22,6 +24,8 @@ namespace gepfit {
 namespace {
 
 constexpr double k_improvement_margin = 0.0005;
+
+fitness_path g_default_fitness_path = fitness_path::flat_reusing;
 
 void print_pass_header(const pass_settings& s, int nvars, std::FILE* out) {
   const int n_functions =
@@ -72,6 +76,11 @@ void record_improvement(const pass_settings& s,
 
 }  // namespace
 
+fitness_path default_fitness_path() { return g_default_fitness_path; }
+void set_default_fitness_path(fitness_path path) {
+  g_default_fitness_path = path;
+}
+
 int evolve(const pass_settings& s,
            const pass_data& data,
            key_record& best,
@@ -86,6 +95,12 @@ int evolve(const pass_settings& s,
       spec, s.popsize, static_cast<float>(s.crossover),
       static_cast<float>(s.inversion), static_cast<float>(s.mutation), rng);
   const double tss = gsl_stats_tss(data.target, 1, data.nrows);
+  std::optional<fitness_evaluator> evaluator;
+  if (s.fitness != fitness_path::tree_walk) {
+    evaluator.emplace(data, s.functions1, s.functions2, tss, s.popsize,
+                      static_cast<int>(pop.gene_length()), s.threads,
+                      s.fitness == fitness_path::flat_reusing);
+  }
 
   double previous_best = 0.0;
   int improvements = 0;
@@ -94,8 +109,12 @@ int evolve(const pass_settings& s,
   for (;;) {
     omp_set_dynamic(0);
     omp_set_num_threads(s.threads);
-    evaluate_population(tss, pop, fits.data(), s.functions1, s.functions2,
-                        data);
+    if (evaluator) {
+      evaluator->evaluate(pop, fits.data());
+    } else {
+      evaluate_population(tss, pop, fits.data(), s.functions1, s.functions2,
+                          data);
+    }
     std::qsort(fits.data(), fits.size(), sizeof(fit_record), compare_fit);
     const fit_record& top = fits[0];
     if (top.rsquare > previous_best + k_improvement_margin) {

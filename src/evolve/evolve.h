@@ -9,6 +9,19 @@
 
 namespace gepfit {
 
+// How a pass scores its generations. Every path gives the same fit records
+// bit for bit, so the same console text and key file; they differ in speed.
+enum class fitness_path {
+  tree_walk,     // evaluate_population: the reference
+  flat,          // fitness_evaluator, every individual scored
+  flat_reusing,  // fitness_evaluator, each distinct frame scored once
+};
+
+// The path that new pass_settings take: flat_reusing, unless a test or a
+// benchmark that compares the paths of whole runs changes it.
+fitness_path default_fitness_path();
+void set_default_fitness_path(fitness_path path);
+
 // The run settings one pass uses.
 struct pass_settings {
   const char* functions1 = "ACDELQRS";
@@ -23,6 +36,7 @@ struct pass_settings {
   double mutation = 0.5;
   double cutoff = 0.1;
   double r2_target = 0.95;
+  fitness_path fitness = default_fitness_path();
 };
 
 // Runs one GEP pass over `data`, drawing from `rng`, until a generation's

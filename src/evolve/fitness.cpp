@@ -19,9 +19,16 @@ int compare_fit(const void* a, const void* b) {
   return 0;
 }
 
-namespace {
+fit_record fit_outputs(const double* x,
+                       const pass_data& data,
+                       double tss,
+                       int index) {
+  double c0, c1, cov00, cov01, cov11, sumsq;
+  gsl_fit_linear(x, 1, data.target, 1, data.nrows, &c0, &c1, &cov00, &cov01,
+                 &cov11, &sumsq);
+  return {1.0 - sumsq / tss, c0, c1, index};
+}
 
-// Scores one chromosome; `output` is scratch of nrows doubles.
 fit_record score_chromosome(const char* gene,
                             int gene_length,
                             int index,
@@ -40,13 +47,8 @@ fit_record score_chromosome(const char* gene,
   for (int j = 0; j < data.nrows; ++j) {
     output[j] = eval_etnode(tree.get(), data.terminals, rows[j].data());
   }
-  double c0, c1, cov00, cov01, cov11, sumsq;
-  gsl_fit_linear(output.data(), 1, data.target, 1, data.nrows, &c0, &c1, &cov00,
-                 &cov01, &cov11, &sumsq);
-  return {1.0 - sumsq / tss, c0, c1, index};
+  return fit_outputs(output.data(), data, tss, index);
 }
-
-}  // namespace
 
 void evaluate_population(double tss,
                          population& pop,

@@ -1,6 +1,8 @@
 #ifndef GEPFIT_EVOLVE_FITNESS_H_
 #define GEPFIT_EVOLVE_FITNESS_H_
 
+#include <vector>
+
 #include "evolve/pass_data.h"
 #include "evolve/population.h"
 
@@ -19,9 +21,29 @@ struct fit_record {
 // is NaN, so it is not a consistent order when NaN keys are present.
 int compare_fit(const void* a, const void* b);
 
+// The score of outputs x (data.nrows values, one per row): gsl_fit_linear
+// of the target on x, and R-square = 1 - RSS / tss.
+fit_record fit_outputs(const double* x,
+                       const pass_data& data,
+                       double tss,
+                       int index);
+
+// The reference scoring of one chromosome: decode with build_et, evaluate
+// the tree row by row with eval_etnode into `output` (data.nrows values),
+// fit. A gene without a tree scores NaN. The fast path must match it bit
+// for bit.
+fit_record score_chromosome(const char* gene,
+                            int gene_length,
+                            int index,
+                            double tss,
+                            const char* functions1,
+                            const char* functions2,
+                            const pass_data& data,
+                            std::vector<double>& output);
+
 // Scores every individual of pop.current in one parallel loop (static
-// schedule): decode, evaluate on every row, fit the target to the outputs by
-// least squares and take 1 - RSS / tss. Writes pop.rsquare[i] and fits[i]
+// schedule) with score_chromosome: the reference path, kept as the oracle
+// of the fast one (fitness_evaluator). Writes pop.rsquare[i] and fits[i]
 // for each i. No random draws; the result does not depend on the thread
 // count. `fits` holds pop.popsize records.
 void evaluate_population(double tss,

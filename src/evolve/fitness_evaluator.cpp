@@ -1,0 +1,127 @@
+#include "evolve/fitness_evaluator.h"
+
+#include <omp.h>
+
+#include <algorithm>
+
+namespace gepfit {
+namespace {
+
+// Frames the young cache table takes: several generations of new frames,
+// within a memory budget that long genes would otherwise exceed.
+int cache_capacity(int popsize, int gene_length) {
+  constexpr long k_budget_bytes = 64L << 20;
+  const long per_frame = 4L * (gene_length + sizeof(score_cache::entry));
+  const long wanted = std::max(4L * popsize, 4096L);
+  return static_cast<int>(
+      std::max(1L, std::min(wanted, k_budget_bytes / per_frame)));
+}
+
+}  // namespace
+
+fitness_evaluator::fitness_evaluator(const pass_data& data,
+                                     const char* functions1,
+                                     const char* functions2,
+                                     double tss,
+                                     int popsize,
+                                     int gene_length,
+                                     int threads,
+                                     bool reuse_scores)
+    : data_(data),
+      functions1_(functions1),
+      functions2_(functions2),
+      tss_(tss),
+      gene_length_(gene_length),
+      classes_(data.terminals, functions1, functions2),
+      columns_(*data.rows, data.nvars),
+      jobs_(static_cast<std::size_t>(popsize)),
+      done_(static_cast<std::size_t>(popsize)),
+      job_of_(static_cast<std::size_t>(popsize)),
+      known_(static_cast<std::size_t>(popsize)) {
+  ensure_scratch(threads);
+  if (reuse_scores)
+    cache_.emplace(gene_length, cache_capacity(popsize, gene_length));
+}
+
+void fitness_evaluator::evaluate(population& pop, fit_record* fits) {
+  const int njobs = plan_jobs(pop);
+  run_jobs(pop, njobs);
+  for (int j = 0; j < njobs; ++j) {
+    if (score_cache::entry* e = jobs_[j].entry) {
+      e->score = done_[j];
+      e->job = -1;
+    }
+  }
+  for (int i = 0; i < pop.popsize; ++i) {
+    const int j = job_of_[i];
+    const orf_score& s = j >= 0 ? done_[j] : known_[i];
+    fits[i] = {s.rsquare, s.intercept, s.slope, i};
+    pop.rsquare[i] = s.rsquare;
+  }
+}
+
+// Decides, on the calling thread, which individuals need an evaluation:
+// one job per distinct frame not yet scored, the others take a score or
+// share a job. Returns the number of jobs.
+int fitness_evaluator::plan_jobs(const population& pop) {
+  if (cache_) cache_->make_room(pop.popsize);
+  int njobs = 0;
+  for (int i = 0; i < pop.popsize; ++i) {
+    const char* gene = pop.chromosome(i);
+    const int length = open_reading_frame(gene, gene_length_, classes_);
+    score_cache::entry* e = nullptr;
+    if (cache_ && length > 0) e = cache_->find_or_add(gene, length, njobs);
+    if (e != nullptr && e->job < 0) {
+      job_of_[i] = -1;
+      known_[i] = e->score;
+    } else if (e != nullptr && e->job < njobs) {
+      job_of_[i] = e->job;
+    } else {
+      jobs_[njobs] = {i, length, e};
+      job_of_[i] = njobs++;
+    }
+  }
+  return njobs;
+}
+
+// The one parallel loop of the fast path.
+void fitness_evaluator::run_jobs(const population& pop, int njobs) {
+  if (njobs == 0) return;
+  ensure_scratch(omp_get_max_threads());
+#pragma omp parallel for schedule(static)
+  for (int j = 0; j < njobs; ++j) {
+    const job& job = jobs_[j];
+    done_[j] = score_job(pop.chromosome(job.individual), job.orf_length,
+                         omp_get_thread_num());
+  }
+}
+
+orf_score fitness_evaluator::score_job(const char* gene,
+                                       int orf_length,
+                                       int thread) {
+  flat_scratch& scratch = scratch_[thread];
+  fit_record fit;
+  if (orf_length == 0) {
+    // No tree: the reference reports the decoding failure and scores it.
+    fit = score_chromosome(gene, gene_length_, 0, tss_, functions1_,
+                           functions2_, data_, scratch.output_vector());
+  } else {
+    flat_program& program = programs_[thread];
+    decode_flat(gene, orf_length, classes_, program);
+    fit =
+        fit_outputs(evaluate_flat(program, columns_, scratch), data_, tss_, 0);
+  }
+  return {fit.rsquare, fit.intercept, fit.slope};
+}
+
+void fitness_evaluator::ensure_scratch(int threads) {
+  // Function nodes below the root: at most the head length of a gene that
+  // follows the layout, but any gene is scored right.
+  const int max_slots = gene_length_ - 1;
+  while (static_cast<int>(scratch_.size()) < threads) {
+    scratch_.emplace_back(max_slots, data_.nrows);
+    programs_.emplace_back(gene_length_);
+  }
+}
+
+}  // namespace gepfit
