@@ -34,28 +34,41 @@ const char* function_name(char symbol) {
 
 // The form follows set membership rather than the node's kind, so a
 // terminal that is also a function symbol prints as a function.
-void write_et(std::FILE* stream,
-              const etnode* node,
-              const char* terminals,
-              const char* functions1,
-              const char* functions2) {
+void write_et_with(std::FILE* stream,
+                   const etnode* node,
+                   const char* functions1,
+                   const char* functions2,
+                   const terminal_writer& write_terminal) {
   if (node == nullptr) return;
+  const auto write = [&](const etnode* child) {
+    write_et_with(stream, child, functions1, functions2, write_terminal);
+  };
   if (in_set(functions2, node->symbol)) {
     std::fputc('(', stream);
-    write_et(stream, node->left.get(), terminals, functions1, functions2);
+    write(node->left.get());
     std::fprintf(stream, "%c", node->symbol);
-    write_et(stream, node->right.get(), terminals, functions1, functions2);
+    write(node->right.get());
     std::fputc(')', stream);
   } else if (in_set(functions1, node->symbol)) {
     if (const char* name = function_name(node->symbol)) {
       std::fprintf(stream, "%s", name);
     }
     std::fputc('(', stream);
-    write_et(stream, node->left.get(), terminals, functions1, functions2);
+    write(node->left.get());
     std::fputc(')', stream);
   } else {
-    std::fprintf(stream, "%c", node->symbol);
+    write_terminal(stream, node->symbol);
   }
+}
+
+void write_et(std::FILE* stream,
+              const etnode* node,
+              const char* /*terminals*/,
+              const char* functions1,
+              const char* functions2) {
+  write_et_with(
+      stream, node, functions1, functions2,
+      [](std::FILE* out, char symbol) { std::fprintf(out, "%c", symbol); });
 }
 
 void dump_et(const etnode* node, int depth, std::FILE* stream) {

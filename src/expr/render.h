@@ -2,6 +2,7 @@
 #define GEPFIT_EXPR_RENDER_H_
 
 #include <cstdio>
+#include <functional>
 
 #include "expr/etnode.h"
 
@@ -14,6 +15,18 @@ void write_et(std::FILE* stream,
               const char* terminals,
               const char* functions1,
               const char* functions2);
+
+// Writes what stands for a terminal in write_et's formula: every node
+// whose symbol is in neither function set, given that symbol.
+using terminal_writer = std::function<void(std::FILE* stream, char symbol)>;
+
+// write_et with the terminals written by `write_terminal`, for callers
+// that name variables or put a formula in their place.
+void write_et_with(std::FILE* stream,
+                   const etnode* node,
+                   const char* functions1,
+                   const char* functions2,
+                   const terminal_writer& write_terminal);
 
 // Prints the tree in preorder, one node per line, preceded by one dot per
 // level of depth (the top call passes depth 0).
