@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make
-  libgsl-dev
+  libgsl-dev libcli11-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev
   valgrind

@@ -1,0 +1,91 @@
+#include "gepkey/export.h"
+
+#include <cmath>
+
+#include "gepkey/messages.h"
+
+namespace gepfit {
+namespace {
+
+using exporter = std::string (*)(const key_model&,
+                                 const std::vector<std::string>&);
+
+struct language_entry {
+  const char* name;
+  exporter write;
+};
+
+constexpr language_entry k_languages[] = {
+    {"c", export_c},
+    {"python", export_python},
+    {"latex", export_latex},
+    {"sympy", export_sympy},
+};
+
+// Marks the records that the terminals below `node` of record k read.
+void mark_read(const key_model& model,
+               int k,
+               const etnode* node,
+               std::vector<bool>& read) {
+  if (node == nullptr) return;
+  if (node->kind == k_terminal) {
+    const int record =
+        variable_index(model, k, node->symbol) - model.initial_nvars();
+    if (record >= 0 && record < k) read[record] = true;
+    return;
+  }
+  mark_read(model, k, node->left.get(), read);
+  mark_read(model, k, node->right.get(), read);
+}
+
+}  // namespace
+
+std::vector<bool> records_in_model(const key_model& model) {
+  std::vector<bool> read(model.nrecords(), false);
+  read.back() = true;
+  for (int k = model.nrecords() - 1; k >= 0; --k) {
+    if (read[k]) mark_read(model, k, decode_record(model, k).get(), read);
+  }
+  return read;
+}
+
+std::vector<std::string> export_languages() {
+  std::vector<std::string> names;
+  for (const language_entry& entry : k_languages) names.push_back(entry.name);
+  return names;
+}
+
+std::string scaled_text(const key_record& record,
+                        const std::string& expression,
+                        const std::string& times,
+                        const std::function<std::string(double)>& number) {
+  const bool minus =
+      std::signbit(record.intercept) && !std::isnan(record.intercept);
+  return number(record.slope) + " " + times + " " + expression +
+         (minus ? " - " + number(-record.intercept)
+                : " + " + number(record.intercept));
+}
+
+int run_export(const export_options& options, std::FILE* out, std::FILE* err) {
+  const std::optional<key_model> model = load_key_model(options.key, err);
+  if (!model) return 1;
+  if (model->nrecords() == 0) {
+    print_error(err, model->path +
+                         ": no variable was appended, so there is no model "
+                         "to export");
+    return 1;
+  }
+  const std::optional<std::vector<std::string>> names =
+      input_names(options.names, model->initial_nvars(), err);
+  if (!names) return 1;
+  for (const language_entry& entry : k_languages) {
+    if (options.language == entry.name) {
+      std::fputs(entry.write(*model, *names).c_str(), out);
+      return 0;
+    }
+  }
+  print_error(err, "no export to " + options.language);
+  return 1;
+}
+
+}  // namespace gepfit
