@@ -111,6 +111,14 @@ run_result run_gepfit(const std::vector<std::string>& args,
   return run_command(all, input, cwd);
 }
 
+run_result run_gepkey(const std::vector<std::string>& args,
+                      const std::string& input,
+                      const std::string& cwd) {
+  std::vector<std::string> all{GEPKEY_BIN};
+  all.insert(all.end(), args.begin(), args.end());
+  return run_command(all, input, cwd);
+}
+
 std::string test_data(const std::string& name) {
   return std::string(GEPFIT_TEST_DATA) + "/" + name;
 }

@@ -19,6 +19,11 @@ run_result run_gepfit(const std::vector<std::string>& args,
                       const std::string& input = "",
                       const std::string& cwd = "");
 
+// Runs the built gepkey with `args` (program name not included).
+run_result run_gepkey(const std::vector<std::string>& args,
+                      const std::string& input = "",
+                      const std::string& cwd = "");
+
 // Runs any program; args[0] is its path.
 run_result run_command(const std::vector<std::string>& args,
                        const std::string& input = "",
