@@ -17,6 +17,32 @@ int cache_capacity(int popsize, int gene_length) {
       std::max(1L, std::min(wanted, k_budget_bytes / per_frame)));
 }
 
+// A rough cost of scoring a frame, in units of one arithmetic operation on
+// all rows: the fit, plus each function node, library calls weighing most.
+int estimated_cost(const char* orf, int length, const symbol_classes& c) {
+  int cost = 20;
+  for (int i = 0; i < length; ++i) {
+    if (c.body_arity(orf[i]) == 0) continue;
+    switch (operation_of(orf[i])) {
+      case operation::power:
+      case operation::cube_root:
+        cost += 40;
+        break;
+      case operation::cosine:
+      case operation::sine:
+        cost += 25;
+        break;
+      case operation::exponential:
+      case operation::logarithm:
+        cost += 15;
+        break;
+      default:
+        cost += 1;
+    }
+  }
+  return cost;
+}
+
 }  // namespace
 
 fitness_evaluator::fitness_evaluator(const pass_data& data,
@@ -37,7 +63,9 @@ fitness_evaluator::fitness_evaluator(const pass_data& data,
       jobs_(static_cast<std::size_t>(popsize)),
       done_(static_cast<std::size_t>(popsize)),
       job_of_(static_cast<std::size_t>(popsize)),
-      known_(static_cast<std::size_t>(popsize)) {
+      known_(static_cast<std::size_t>(popsize)),
+      cost_(static_cast<std::size_t>(popsize)),
+      order_(static_cast<std::size_t>(popsize)) {
   ensure_scratch(threads);
   if (reuse_scores)
     cache_.emplace(gene_length, cache_capacity(popsize, gene_length));
@@ -84,12 +112,24 @@ int fitness_evaluator::plan_jobs(const population& pop) {
   return njobs;
 }
 
-// The one parallel loop of the fast path.
+// The one parallel loop of the fast path. The jobs are dealt out one by one
+// from the most costly down, so that the threads finish close together even
+// when a generation has only a few frames to score.
 void fitness_evaluator::run_jobs(const population& pop, int njobs) {
   if (njobs == 0) return;
   ensure_scratch(omp_get_max_threads());
-#pragma omp parallel for schedule(static)
   for (int j = 0; j < njobs; ++j) {
+    const job& job = jobs_[j];
+    cost_[j] = estimated_cost(pop.chromosome(job.individual), job.orf_length,
+                              classes_);
+    order_[j] = j;
+  }
+  std::sort(order_.begin(), order_.begin() + njobs, [&](int a, int b) {
+    return cost_[a] != cost_[b] ? cost_[a] > cost_[b] : a < b;
+  });
+#pragma omp parallel for schedule(static, 1)
+  for (int k = 0; k < njobs; ++k) {
+    const int j = order_[k];
     const job& job = jobs_[j];
     done_[j] = score_job(pop.chromosome(job.individual), job.orf_length,
                          omp_get_thread_num());

@@ -67,6 +67,8 @@ class fitness_evaluator {
   std::vector<orf_score> done_;   // their scores, by job
   std::vector<int> job_of_;       // per individual: its job, or -1
   std::vector<orf_score> known_;  // per individual without a job: its score
+  std::vector<int> cost_;         // by job: its estimated cost
+  std::vector<int> order_;        // the jobs, most costly first
   std::vector<flat_program> programs_;  // one per thread
   std::vector<flat_scratch> scratch_;   // one per thread
 };
