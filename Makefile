@@ -46,7 +46,7 @@ sanitize: deps
 # (copied, so the repository's corpus stays small).
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= options loader karva
+FUZZ_TARGETS ?= options loader karva key_file
 fuzz:
 	@scripts/install-deps.sh fuzz
 	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Release \
