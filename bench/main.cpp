@@ -95,6 +95,19 @@ void print_generation_ratios(const recording_reporter& r) {
       }
     }
   }
+  std::printf(
+      "\nreference / flat evaluator without reuse, pop 100 rows 10000:\n");
+  for (const char* sets : {"default", "arithmetic"}) {
+    for (const char* kind : {"evolved", "random"}) {
+      for (int threads : {1, 2}) {
+        const std::string label = std::string(sets) + " " + kind + " threads " +
+                                  std::to_string(threads);
+        print_ratio(r, label,
+                    generation(sets, kind, 100, 10000, threads, "reference"),
+                    generation(sets, kind, 100, 10000, threads, "flat"));
+      }
+    }
+  }
   std::printf("\nreference on 1 thread / fast on 2 threads:\n");
   for (const char* kind : {"evolved", "random"}) {
     const std::string label =
