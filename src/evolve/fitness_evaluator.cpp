@@ -63,16 +63,16 @@ fitness_evaluator::fitness_evaluator(const pass_data& data,
       jobs_(static_cast<std::size_t>(popsize)),
       done_(static_cast<std::size_t>(popsize)),
       job_of_(static_cast<std::size_t>(popsize)),
-      known_(static_cast<std::size_t>(popsize)),
       cost_(static_cast<std::size_t>(popsize)),
       order_(static_cast<std::size_t>(popsize)) {
   ensure_scratch(threads);
-  if (reuse_scores)
+  if (reuse_scores) {
     cache_.emplace(gene_length, cache_capacity(popsize, gene_length));
+  }
 }
 
 void fitness_evaluator::evaluate(population& pop, fit_record* fits) {
-  const int njobs = plan_jobs(pop);
+  const int njobs = plan_jobs(pop, fits);
   run_jobs(pop, njobs);
   for (int j = 0; j < njobs; ++j) {
     if (score_cache::entry* e = jobs_[j].entry) {
@@ -81,17 +81,17 @@ void fitness_evaluator::evaluate(population& pop, fit_record* fits) {
     }
   }
   for (int i = 0; i < pop.popsize; ++i) {
-    const int j = job_of_[i];
-    const orf_score& s = j >= 0 ? done_[j] : known_[i];
-    fits[i] = {s.rsquare, s.intercept, s.slope, i};
-    pop.rsquare[i] = s.rsquare;
+    if (const int j = job_of_[i]; j >= 0) {
+      fits[i] = {done_[j].rsquare, done_[j].intercept, done_[j].slope, i};
+    }
+    pop.rsquare[i] = fits[i].rsquare;
   }
 }
 
 // Decides, on the calling thread, which individuals need an evaluation:
-// one job per distinct frame not yet scored, the others take a score or
-// share a job. Returns the number of jobs.
-int fitness_evaluator::plan_jobs(const population& pop) {
+// one job per distinct frame not yet scored; the others share a job or
+// take a remembered score into `fits` at once. Returns the number of jobs.
+int fitness_evaluator::plan_jobs(const population& pop, fit_record* fits) {
   if (cache_) cache_->make_room(pop.popsize);
   int njobs = 0;
   for (int i = 0; i < pop.popsize; ++i) {
@@ -101,7 +101,7 @@ int fitness_evaluator::plan_jobs(const population& pop) {
     if (cache_ && length > 0) e = cache_->find_or_add(gene, length, njobs);
     if (e != nullptr && e->job < 0) {
       job_of_[i] = -1;
-      known_[i] = e->score;
+      fits[i] = {e->score.rsquare, e->score.intercept, e->score.slope, i};
     } else if (e != nullptr && e->job < njobs) {
       job_of_[i] = e->job;
     } else {
@@ -155,8 +155,8 @@ orf_score fitness_evaluator::score_job(const char* gene,
 }
 
 void fitness_evaluator::ensure_scratch(int threads) {
-  // Function nodes below the root: at most the head length of a gene that
-  // follows the layout, but any gene is scored right.
+  // Function nodes below the root: fewer than the head length in a gene of
+  // the layout, but room for any gene costs little.
   const int max_slots = gene_length_ - 1;
   while (static_cast<int>(scratch_.size()) < threads) {
     scratch_.emplace_back(max_slots, data_.nrows);

@@ -49,7 +49,7 @@ class fitness_evaluator {
     score_cache::entry* entry;  // where its score is remembered, if anywhere
   };
 
-  int plan_jobs(const population& pop);
+  int plan_jobs(const population& pop, fit_record* fits);
   void run_jobs(const population& pop, int njobs);
   orf_score score_job(const char* gene, int orf_length, int thread);
   void ensure_scratch(int threads);
@@ -63,12 +63,11 @@ class fitness_evaluator {
   column_data columns_;
   std::optional<score_cache> cache_;  // none when scores are not reused
 
-  std::vector<job> jobs_;         // this generation's frames to score
-  std::vector<orf_score> done_;   // their scores, by job
-  std::vector<int> job_of_;       // per individual: its job, or -1
-  std::vector<orf_score> known_;  // per individual without a job: its score
-  std::vector<int> cost_;         // by job: its estimated cost
-  std::vector<int> order_;        // the jobs, most costly first
+  std::vector<job> jobs_;               // this generation's frames to score
+  std::vector<orf_score> done_;         // their scores, by job
+  std::vector<int> job_of_;             // per individual: its job, or -1
+  std::vector<int> cost_;               // by job: its estimated cost
+  std::vector<int> order_;              // the jobs, most costly first
   std::vector<flat_program> programs_;  // one per thread
   std::vector<flat_scratch> scratch_;   // one per thread
 };
