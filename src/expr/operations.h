@@ -6,8 +6,10 @@
 namespace gepfit {
 
 // What each function symbol computes, in one place: the tree walker and the
-// flat evaluator both call these, so their results agree bit for bit.
-// Inline so that loops over blocks of rows can vectorise them.
+// flat evaluator both call these, so their results agree bit for bit (the
+// flat evaluator rounds through an equivalent that its tests hold to
+// std::round's bits). Inline so that loops over blocks of rows can
+// vectorise them.
 enum class operation : unsigned char {
   zero,  // a symbol without an operation
   add,
