@@ -63,8 +63,7 @@ fitness_evaluator::fitness_evaluator(const pass_data& data,
       jobs_(static_cast<std::size_t>(popsize)),
       done_(static_cast<std::size_t>(popsize)),
       job_of_(static_cast<std::size_t>(popsize)),
-      cost_(static_cast<std::size_t>(popsize)),
-      order_(static_cast<std::size_t>(popsize)) {
+      cost_(static_cast<std::size_t>(popsize)) {
   ensure_scratch(threads);
   if (reuse_scores) {
     cache_.emplace(gene_length, cache_capacity(popsize, gene_length));
@@ -112,27 +111,27 @@ int fitness_evaluator::plan_jobs(const population& pop, fit_record* fits) {
   return njobs;
 }
 
-// The one parallel loop of the fast path. The jobs are dealt out one by one
-// from the most costly down, so that the threads finish close together even
-// when a generation has only a few frames to score.
+// The one parallel loop of the fast path: one bin of jobs per thread, the
+// bins dealt so that the threads finish close together even when a
+// generation has only a few frames to score.
 void fitness_evaluator::run_jobs(const population& pop, int njobs) {
   if (njobs == 0) return;
-  ensure_scratch(omp_get_max_threads());
+  const int threads = omp_get_max_threads();
+  ensure_scratch(threads);
   for (int j = 0; j < njobs; ++j) {
     const job& job = jobs_[j];
     cost_[j] = estimated_cost(pop.chromosome(job.individual), job.orf_length,
                               classes_);
-    order_[j] = j;
   }
-  std::sort(order_.begin(), order_.begin() + njobs, [&](int a, int b) {
-    return cost_[a] != cost_[b] ? cost_[a] > cost_[b] : a < b;
-  });
+  bins_.deal({cost_.data(), static_cast<std::size_t>(njobs)},
+             std::min(threads, njobs));
 #pragma omp parallel for schedule(static, 1)
-  for (int k = 0; k < njobs; ++k) {
-    const int j = order_[k];
-    const job& job = jobs_[j];
-    done_[j] = score_job(pop.chromosome(job.individual), job.orf_length,
-                         omp_get_thread_num());
+  for (int b = 0; b < bins_.bins(); ++b) {
+    for (const int j : bins_.jobs(b)) {
+      const job& job = jobs_[j];
+      done_[j] = score_job(pop.chromosome(job.individual), job.orf_length,
+                           omp_get_thread_num());
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 #include "evolve/fitness.h"
 #include "evolve/flat_eval.h"
 #include "evolve/flat_program.h"
+#include "evolve/job_bins.h"
 #include "evolve/pass_data.h"
 #include "evolve/population.h"
 #include "evolve/score_cache.h"
@@ -36,8 +37,8 @@ class fitness_evaluator {
                     bool reuse_scores);
 
   // Scores pop.current: writes pop.rsquare[i] and fits[i] for each i, as
-  // evaluate_population does. One parallel loop, static schedule, over the
-  // frames to score; the results do not depend on the thread count.
+  // evaluate_population does. One parallel loop, static schedule, over
+  // bins of frames to score; the results do not depend on the thread count.
   void evaluate(population& pop, fit_record* fits);
 
  private:
@@ -67,7 +68,7 @@ class fitness_evaluator {
   std::vector<orf_score> done_;         // their scores, by job
   std::vector<int> job_of_;             // per individual: its job, or -1
   std::vector<int> cost_;               // by job: its estimated cost
-  std::vector<int> order_;              // the jobs, most costly first
+  job_bins bins_;                       // the jobs, shared among threads
   std::vector<flat_program> programs_;  // one per thread
   std::vector<flat_scratch> scratch_;   // one per thread
 };
