@@ -103,7 +103,13 @@ INSTANTIATE_TEST_SUITE_P(SetsThreadsAndReuse,
                                            EvaluatorCase{k_default, 2, false},
                                            EvaluatorCase{k_odd, 1, true},
                                            EvaluatorCase{k_odd, 4, false},
-                                           EvaluatorCase{k_custom, 2, true}));
+                                           EvaluatorCase{k_custom, 2, true}),
+                         [](const auto& info) {
+                           const EvaluatorCase& c = info.param;
+                           return std::string(c.alphabet.name) + "_" +
+                                  std::to_string(c.threads) + "threads_" +
+                                  (c.reuse_scores ? "reuse" : "noreuse");
+                         });
 
 // A gene without a reading (a first symbol in no set, or symbols that run
 // out) gets the reference's record and the decoder's messages, every time
