@@ -88,4 +88,38 @@ int run_export(const export_options& options, std::FILE* out, std::FILE* err) {
   return 1;
 }
 
+std::string model_body(const key_model& model,
+                       code_language language,
+                       const assignment_writer& assign,
+                       const std::function<std::string(double)>& number,
+                       std::set<char>& used) {
+  // Deep enough for any formula a reader follows, shallow enough for the
+  // parsers of the languages (Python refuses deeply nested parentheses).
+  constexpr int k_max_nesting = 32;
+  std::string body;
+  int temporaries = 0;
+  const auto apply = language.apply;
+  language.apply = [&](char symbol, const std::string& a,
+                       const std::string& b) {
+    used.insert(symbol);
+    return apply(symbol, a, b);
+  };
+  language.max_nesting = k_max_nesting;
+  language.hoist = [&](const std::string& expression) {
+    const std::string name = "t" + std::to_string(temporaries++);
+    body += assign(name, expression, "");
+    return name;
+  };
+  const std::vector<bool> in_model = records_in_model(model);
+  for (int k = 0; k < model.nrecords(); ++k) {
+    if (!in_model[k]) continue;
+    const std::string expression = emit_record(model, k, language);
+    const int index = model.initial_nvars() + k;
+    body += assign(language.variable(index),
+                   scaled_text(model.key.records[k], expression, "*", number),
+                   variable_letter(index));
+  }
+  return body;
+}
+
 }  // namespace gepfit

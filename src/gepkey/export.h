@@ -3,9 +3,11 @@
 
 #include <cstdio>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "gepkey/emit_tree.h"
 #include "gepkey/input_names.h"
 #include "gepkey/key_model.h"
 
@@ -46,6 +48,25 @@ std::string scaled_text(const key_record& record,
                         const std::string& expression,
                         const std::string& times,
                         const std::function<std::string(double)>& number);
+
+// How a language writes one assignment of a model's body: `name` takes
+// `expression`; `letter` names the appended variable it computes, or is
+// empty for a temporary. The text ends with its line end.
+using assignment_writer =
+    std::function<std::string(const std::string& name,
+                              const std::string& expression,
+                              const std::string& letter)>;
+
+// The body that computes, in order, the appended variables the final model
+// reads, each scaled, with numbers written by `number`. Subexpressions
+// nested too deep for the language are assigned to temporaries t0, t1, ...
+// first. `language` gives the variables, the zero and the functions; every
+// function symbol it applies is added to `used`, for the helpers to emit.
+std::string model_body(const key_model& model,
+                       code_language language,
+                       const assignment_writer& assign,
+                       const std::function<std::string(double)>& number,
+                       std::set<char>& used);
 
 }  // namespace gepfit
 

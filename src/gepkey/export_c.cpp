@@ -9,10 +9,6 @@
 namespace gepfit {
 namespace {
 
-// Deeper subexpressions go to temporaries, which keeps every line short
-// enough for a compiler and a reader.
-constexpr int k_max_nesting = 32;
-
 struct c_helper {
   char symbol;
   const char* text;
@@ -116,33 +112,21 @@ std::string file_comment(const key_model& model,
 std::string export_c(const key_model& model,
                      const std::vector<std::string>& names) {
   std::set<char> used;
-  std::string body;
-  int temporaries = 0;
   code_language c;
   c.variable = [&](int index) {
     return index < model.initial_nvars() ? "x[" + std::to_string(index) + "]"
                                          : "v" + std::to_string(index);
   };
   c.zero = "0.0";
-  c.apply = [&](char symbol, const std::string& a, const std::string& b) {
-    used.insert(symbol);
-    return c_apply(symbol, a, b);
-  };
-  c.max_nesting = k_max_nesting;
-  c.hoist = [&](const std::string& expression) {
-    const std::string name = "t" + std::to_string(temporaries++);
-    body += "  const double " + name + " = " + expression + ";\n";
-    return name;
-  };
-  const std::vector<bool> in_model = records_in_model(model);
-  for (int k = 0; k < model.nrecords(); ++k) {
-    if (!in_model[k]) continue;
-    const std::string expression = emit_record(model, k, c);
-    const int index = model.initial_nvars() + k;
-    body += "  const double v" + std::to_string(index) + " = " +
-            scaled_text(model.key.records[k], expression, "*", c_number) +
-            ";  /* " + variable_letter(index) + " */\n";
-  }
+  c.apply = c_apply;
+  const std::string body = model_body(
+      model, c,
+      [](const std::string& name, const std::string& expression,
+         const std::string& letter) {
+        return "  const double " + name + " = " + expression + ";" +
+               (letter.empty() ? "" : "  /* " + letter + " */") + "\n";
+      },
+      c_number, used);
   std::string text = file_comment(model, names);
   for (const c_helper& helper : k_helpers) {
     if (used.count(helper.symbol) != 0) text += helper.text + std::string("\n");

@@ -10,10 +10,6 @@
 namespace gepfit {
 namespace {
 
-// Python's parser refuses deeply nested parentheses; deeper subexpressions
-// go to temporaries.
-constexpr int k_max_nesting = 32;
-
 struct python_helper {
   char symbol;
   const char* text;
@@ -144,33 +140,21 @@ std::string module_docstring(const key_model& model,
 std::string export_python(const key_model& model,
                           const std::vector<std::string>& names) {
   std::set<char> used;
-  std::string body;
-  int temporaries = 0;
   code_language python;
   python.variable = [&](int index) {
     return index < model.initial_nvars() ? "x[" + std::to_string(index) + "]"
                                          : "v" + std::to_string(index);
   };
   python.zero = "0.0";
-  python.apply = [&](char symbol, const std::string& a, const std::string& b) {
-    used.insert(symbol);
-    return python_apply(symbol, a, b);
-  };
-  python.max_nesting = k_max_nesting;
-  python.hoist = [&](const std::string& expression) {
-    const std::string name = "t" + std::to_string(temporaries++);
-    body += "    " + name + " = " + expression + "\n";
-    return name;
-  };
-  const std::vector<bool> in_model = records_in_model(model);
-  for (int k = 0; k < model.nrecords(); ++k) {
-    if (!in_model[k]) continue;
-    const std::string expression = emit_record(model, k, python);
-    const int index = model.initial_nvars() + k;
-    body += "    v" + std::to_string(index) + " = " +
-            scaled_text(model.key.records[k], expression, "*", python_number) +
-            "  # " + variable_letter(index) + "\n";
-  }
+  python.apply = python_apply;
+  const std::string body = model_body(
+      model, python,
+      [](const std::string& name, const std::string& expression,
+         const std::string& letter) {
+        return "    " + name + " = " + expression +
+               (letter.empty() ? "" : "  # " + letter) + "\n";
+      },
+      python_number, used);
   std::string text = module_docstring(model, names);
   for (const python_helper& helper : k_helpers) {
     if (used.count(helper.symbol) != 0)

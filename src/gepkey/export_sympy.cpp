@@ -9,10 +9,6 @@
 namespace gepfit {
 namespace {
 
-// Python's parser refuses deeply nested parentheses; deeper subexpressions
-// go to temporaries.
-constexpr int k_max_nesting = 32;
-
 struct sympy_helper {
   char symbol;
   const char* text;
@@ -99,26 +95,12 @@ std::string export_sympy(const key_model& model,
   code_language sympy;
   sympy.variable = identifier;
   sympy.zero = "0";
-  sympy.apply = [&](char symbol, const std::string& a, const std::string& b) {
-    used.insert(symbol);
-    return sympy_apply(symbol, a, b);
-  };
-  std::string body;
-  int temporaries = 0;
-  sympy.max_nesting = k_max_nesting;
-  sympy.hoist = [&](const std::string& expression) {
-    const std::string name = "t" + std::to_string(temporaries++);
-    body += name + " = " + expression + "\n";
-    return name;
-  };
-  const std::vector<bool> in_model = records_in_model(model);
-  for (int k = 0; k < model.nrecords(); ++k) {
-    if (!in_model[k]) continue;
-    const std::string expression = emit_record(model, k, sympy);
-    body += identifier(model.initial_nvars() + k) + " = " +
-            scaled_text(model.key.records[k], expression, "*", sympy_number) +
-            "\n";
-  }
+  sympy.apply = sympy_apply;
+  const std::string body = model_body(
+      model, sympy,
+      [](const std::string& name, const std::string& expression,
+         const std::string&) { return name + " = " + expression + "\n"; },
+      sympy_number, used);
   std::string text =
       "\"\"\"The final model of a gepfit key file as a SymPy expression, "
       "exported by\ngepkey. `model` is its last appended variable over the "
