@@ -2,33 +2,14 @@
 // wrong and ends with a non-zero status, printing nothing else.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <string>
 #include <vector>
 
 #include "fixtures.h"
+#include "support/key_bytes.h"
 
 namespace gepfit::testing {
 namespace {
-
-std::string le_int(std::int32_t x) {
-  std::string out;
-  for (int i = 0; i < 4; ++i) {
-    out.push_back(char((static_cast<std::uint32_t>(x) >> (8 * i)) & 0xFF));
-  }
-  return out;
-}
-
-std::string le_double(double x) {
-  const auto bits = std::bit_cast<std::uint64_t>(x);
-  std::string out;
-  for (int i = 0; i < 8; ++i) out.push_back(char((bits >> (8 * i)) & 0xFF));
-  return out;
-}
-
-std::string header(std::int32_t initial_nvars, std::int32_t npass) {
-  return le_int(initial_nvars) + le_int(npass);
-}
 
 std::string lead(std::int32_t length) {
   return le_double(0.25) + le_double(1.5) + le_int(length);
@@ -46,25 +27,26 @@ TEST(BadKeyFileTest, EveryCommandNamesTheFileAndWhatIsWrong) {
   } cases[] = {
       {"shorter than its header", std::string("\x04\x00\x00", 3),
        "the file is shorter than its 8-byte header: it holds 3 bytes"},
-      {"record cut short", header(4, 1) + lead(5) + "+ab",
+      {"record cut short", key_header(4, 1) + lead(5) + "+ab",
        "record 0 (variable e) is cut short: its gene text of 5 symbols and "
        "its R-square need 13 more bytes, 3 are left"},
-      {"length below 1", header(4, 1) + lead(0) + le_double(0.5),
+      {"length below 1", key_header(4, 1) + lead(0) + le_double(0.5),
        "record 0 (variable e): gene text length 0 is outside 1 to 8193, the "
        "longest gene of any head length up to 4096"},
-      {"length above any head length", header(4, 1) + lead(1 << 30),
+      {"length above any head length", key_header(4, 1) + lead(1 << 30),
        "record 0 (variable e): gene text length 1073741824 is outside 1 to "
        "8193, the longest gene of any head length up to 4096"},
       {"gene text that does not decode",
-       header(4, 2) + record("a") + record("*+ea"),
+       key_header(4, 2) + record("a") + record("*+ea"),
        "record 1 (variable f): gene text \"*+ea\" does not decode: it ends "
        "with 1 operand still missing (one-operand ACDELQRS, two-operand "
        "+*-/^)"},
-      {"fewer records than announced", header(4, 3) + record("Qa"),
+      {"fewer records than announced", key_header(4, 3) + record("Qa"),
        "the header announces 3 records, but the file holds 1"},
-      {"more records than announced", header(4, 1) + record("Qa") + record("e"),
+      {"more records than announced",
+       key_header(4, 1) + record("Qa") + record("e"),
        "the header announces 1 record, but the file holds 2"},
-      {"trailing bytes", header(4, 1) + record("Qa") + "\n\n",
+      {"trailing bytes", key_header(4, 1) + record("Qa") + "\n\n",
        "2 bytes follow the last of its 1 record"},
       {"a header of other data", "y,x1,x2\n1,2,3\n",
        "the header gives 829959289 input variables; a run starts from 1 to "

@@ -21,14 +21,6 @@ fitted_run fit(const std::string& data_path,
   return fitted;
 }
 
-key_record make_key(double intercept,
-                    double slope,
-                    const std::string& gene,
-                    double rsquare) {
-  return {intercept, slope, static_cast<std::int32_t>(gene.size()), gene,
-          rsquare};
-}
-
 std::string write_key(const std::string& dir,
                       const std::string& name,
                       int initial_nvars,

@@ -7,6 +7,7 @@
 
 #include "expr/key_record.h"
 #include "front/dataset.h"
+#include "support/key_bytes.h"
 #include "support/run_binary.h"
 
 namespace gepfit::testing {
@@ -19,11 +20,6 @@ struct fitted_run {
 };
 fitted_run fit(const std::string& data_path,
                const std::vector<std::string>& options);
-
-key_record make_key(double intercept,
-                    double slope,
-                    const std::string& gene,
-                    double rsquare = 0.5);
 
 // Writes a key file of `records` after `initial_nvars` inputs into `dir`
 // and returns its path.

@@ -3,45 +3,21 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "support/capture.h"
+#include "support/key_bytes.h"
 #include "support/run_binary.h"
 
 namespace gepfit {
 namespace {
 
 using testing::captured_stream;
-
-key_record make_key(double intercept,
-                    double slope,
-                    const std::string& gene,
-                    double rsquare) {
-  key_record key;
-  key.intercept = intercept;
-  key.slope = slope;
-  key.gene = gene;
-  key.length = static_cast<std::int32_t>(gene.size());
-  key.rsquare = rsquare;
-  return key;
-}
-
-std::string le_double(double x) {
-  const auto bits = std::bit_cast<std::uint64_t>(x);
-  std::string out;
-  for (int i = 0; i < 8; ++i) out.push_back(char((bits >> (8 * i)) & 0xFF));
-  return out;
-}
-
-std::string le_int(std::int32_t x) {
-  const auto bits = static_cast<std::uint32_t>(x);
-  std::string out;
-  for (int i = 0; i < 4; ++i) out.push_back(char((bits >> (8 * i)) & 0xFF));
-  return out;
-}
+using testing::le_double;
+using testing::le_int;
+using testing::make_key;
 
 TEST(KeychainTest, KeepsPassOrderAndOwnsCopies) {
   keychain chain;
