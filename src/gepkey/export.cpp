@@ -88,6 +88,11 @@ int run_export(const export_options& options, std::FILE* out, std::FILE* err) {
   return 1;
 }
 
+std::string indexed_variable(const key_model& model, int index) {
+  return index < model.initial_nvars() ? "x[" + std::to_string(index) + "]"
+                                       : "v" + std::to_string(index);
+}
+
 std::string model_body(const key_model& model,
                        code_language language,
                        const assignment_writer& assign,

@@ -49,6 +49,10 @@ std::string scaled_text(const key_record& record,
                         const std::string& times,
                         const std::function<std::string(double)>& number);
 
+// Variable names for code that takes the inputs as an array: x[k] for
+// input k, vN for the appended variable at index N.
+std::string indexed_variable(const key_model& model, int index);
+
 // How a language writes one assignment of a model's body: `name` takes
 // `expression`; `letter` names the appended variable it computes, or is
 // empty for a temporary. The text ends with its line end.

@@ -113,10 +113,7 @@ std::string export_c(const key_model& model,
                      const std::vector<std::string>& names) {
   std::set<char> used;
   code_language c;
-  c.variable = [&](int index) {
-    return index < model.initial_nvars() ? "x[" + std::to_string(index) + "]"
-                                         : "v" + std::to_string(index);
-  };
+  c.variable = [&](int index) { return indexed_variable(model, index); };
   c.zero = "0.0";
   c.apply = c_apply;
   const std::string body = model_body(

@@ -141,10 +141,7 @@ std::string export_python(const key_model& model,
                           const std::vector<std::string>& names) {
   std::set<char> used;
   code_language python;
-  python.variable = [&](int index) {
-    return index < model.initial_nvars() ? "x[" + std::to_string(index) + "]"
-                                         : "v" + std::to_string(index);
-  };
+  python.variable = [&](int index) { return indexed_variable(model, index); };
   python.zero = "0.0";
   python.apply = python_apply;
   const std::string body = model_body(
